@@ -1,0 +1,16 @@
+#pragma once
+// A fresh database file in a temporary folder, made from the project's schema script.
+#include "data/Schema.h"
+
+#include <QTemporaryDir>
+
+class TestDb {
+public:
+    explicit TestDb(int vehicles = -1); // -1: empty tables; otherwise demo rows
+    QString path() const { return m_path; }
+    QString folder() const { return m_dir.path() + u'/'; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
