@@ -14,3 +14,12 @@ private:
     QTemporaryDir m_dir;
     QString m_path;
 };
+
+#include "data/U_DM.h"
+#include <memory>
+
+// A data module connected to a test database, as start-up leaves it.
+std::unique_ptr<TDM> connectedDM(const QString& path);
+
+// Runs one statement in its own committed transaction on a separate connection.
+void execOnOtherConnection(const QString& path, const QString& sql);
