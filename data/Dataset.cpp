@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 using namespace Firebird;
 
@@ -243,33 +244,43 @@ void Dataset::transactionGone()
 
 // ---- fetching
 
-bool Dataset::fetchOne()
+int Dataset::fetchRows(int max)
 {
-    if (!m_cursor) return false;
-    const quint32 slot = m_rows.alloc();
+    if (!m_cursor) return 0;
+    // One status for the whole run of rows: this loop is what a million-row grid waits on.
     Status st;
-    int rc;
+    int n = 0;
+    bool pending = false; // a slot taken for a row not read yet
     try {
-        rc = guarded([&] { return m_cursor->fetchNext(&st, m_rows.at(slot)); });
+        guarded([&] {
+            while (n < max) {
+                const quint32 slot = m_rows.alloc();
+                pending = true;
+                if (m_cursor->fetchNext(&st, m_rows.at(slot)) != IStatus::RESULT_OK) {
+                    m_rows.unallocLast();
+                    pending = false;
+                    closeCursor();
+                    break;
+                }
+                m_order.push_back(slot);
+                pending = false;
+                ++n;
+            }
+        });
     } catch (...) {
-        m_rows.unallocLast();
+        if (pending) m_rows.unallocLast();
         throw;
     }
-    if (rc == IStatus::RESULT_OK) {
-        m_order.push_back(slot);
-        return true;
-    }
-    m_rows.unallocLast();
-    closeCursor();
-    return false;
+    return n;
 }
+
+bool Dataset::fetchOne() { return fetchRows(1) == 1; }
 
 int Dataset::fetchMore(int rows)
 {
-    const int before = recordCount();
-    int n = 0;
-    while (n < rows && fetchOne()) ++n;
-    if (n > 0) emit rowsFetched(before + (m_state == State::Insert ? 1 : 0), rowCount());
+    const int before = rowCount();
+    const int n = fetchRows(rows);
+    if (n > 0) emit rowsFetched(before, rowCount());
     return n;
 }
 
@@ -277,10 +288,7 @@ void Dataset::fetchAll()
 {
     if (!m_cursor) return;
     const int before = rowCount();
-    m_order.reserve(m_order.size() + RowStore::kChunkRows);
-    while (fetchOne()) {
-        if (m_order.size() == m_order.capacity()) m_order.reserve(m_order.size() * 2);
-    }
+    fetchRows(std::numeric_limits<int>::max());
     if (rowCount() != before) emit rowsFetched(before, rowCount());
 }
 

@@ -166,6 +166,7 @@ private:
     Value statementValue(const QString& name, const unsigned char* current, const unsigned char* old) const;
     void ensurePrepared(Statement& st, const QStringList& text);
     bool fetchOne();
+    int fetchRows(int max);
     void closeCursor();
     int paramIndex(const QString& name) const;
     void parseParams() const;
