@@ -1,2 +1,6 @@
-#include <cstdio>
-int main() { std::puts("corvanta QX"); return 0; }
+#include "app/QX.h"
+
+int main(int argc, char** argv)
+{
+    return QX(argc, argv, QString::fromLatin1(kProgramFolder));
+}

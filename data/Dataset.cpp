@@ -37,6 +37,19 @@ bool DataSource::startEdit()
     return m_ds->editing();
 }
 
+void DataSource::addUpdater(QObject* owner, std::function<void()> write)
+{
+    m_updaters.emplace_back(owner, std::move(write));
+}
+
+void DataSource::updateRecord()
+{
+    std::erase_if(m_updaters, [](const auto& u) { return u.first.isNull(); });
+    const auto list = m_updaters;
+    for (const auto& u : list)
+        if (u.first) u.second();
+}
+
 // ---- dataset ------------------------------------------------------------------------
 
 Dataset::Dataset(const QString& name, Database* db, Transaction* tra, QObject* parent)
@@ -403,6 +416,7 @@ void Dataset::post()
 {
     requireOpen();
     if (!editing()) throw Error(QStringLiteral("%1: a tabela não está em modo de edição ou inclusão").arg(m_name));
+    if (m_source) m_source->updateRecord();
     if (m_state == State::Insert) {
         Field* key = m_genName.isEmpty() ? nullptr : findField(m_genField);
         if (key && key->isNull()) {

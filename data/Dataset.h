@@ -5,6 +5,9 @@
 #include "data/RowStore.h"
 
 #include <QObject>
+#include <QPointer>
+
+#include <functional>
 
 #include <memory>
 
@@ -63,6 +66,11 @@ public:
     // Returns whether the dataset can now take values.
     bool startEdit();
 
+    // Bound controls holding a typed value not yet written (a date being typed)
+    // register here; every post writes those values first.
+    void addUpdater(QObject* owner, std::function<void()> write);
+    void updateRecord();
+
 signals:
     // After every change of the dataset's state, and only on a change.
     void stateChanged(db::DataSource* source);
@@ -70,6 +78,7 @@ signals:
 private:
     friend class Dataset;
     Dataset* m_ds;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_updaters;
 };
 
 class Dataset : public QObject {
