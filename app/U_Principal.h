@@ -76,6 +76,12 @@ public:
     void FormShow();
     void ApplicationHint(const QString& hint);
     void ComboBox1Change() {}
+    void BitBtn1Click(); // Novo
+    void BitBtn2Click(); // Alterar
+    void BitBtn5Click(); // Salvar
+    void BitBtn6Click(); // Cancelar
+    void BitBtn3Click(); // Excluir
+    void Edit6Exit();
     bool Edit6KeyDown(int key);
     bool DBEdit3KeyDown(int key);
     bool DBEdit9KeyDown(int key);
@@ -105,6 +111,8 @@ private:
     void buildServicos();
     void bindData();
     bool enterMovesOn(QWidget* from, int key);
+    void startNewVehicle();
+    void openIfClosed(std::initializer_list<db::Dataset*> datasets);
 
     Programa& m_program;
     TDM* DM() const;
@@ -112,4 +120,8 @@ private:
     bool m_shown = false;
     bool m_inFormShow = false;
     bool m_closeRequested = false;
+
+    int m_proposedProtocol = 0; // what Edit6 was given for the new record; 0 after a re-basing
+    int m_rememberedRow = -1;   // the altered vehicle's row, to come back to after re-reading
+    bool m_saving = false;
 };

@@ -1,6 +1,7 @@
 // The Veículos tab: the vehicle grid with its search controls, the record form and its buttons.
 #include "app/U_Principal.h"
 #include "toolkit/Form.h"
+#include "toolkit/Prompter.h"
 
 namespace {
 
@@ -83,6 +84,16 @@ void TF_Principal::buildVeiculos()
     BitBtn6 = ui::button("BitBtn6", "&Cancelar", QStringLiteral("   Cancela Inclusão e/ou Alteração"), ui::Picture::Cancel,
                      Panel3, 176, 16, 89, false);
     BitBtn3 = ui::button("BitBtn3", "&Excluir", "   Exclui o registro selecionado", ui::Picture::Delete, Panel3, 264, 16, 89, false);
+
+    auto click = [this](QPushButton* b, void (TF_Principal::*handler)()) {
+        connect(b, &QPushButton::clicked, this, [this, handler] { ui::guard(this, [&] { (this->*handler)(); }); });
+    };
+    click(BitBtn1, &TF_Principal::BitBtn1Click);
+    click(BitBtn2, &TF_Principal::BitBtn2Click);
+    click(BitBtn5, &TF_Principal::BitBtn5Click);
+    click(BitBtn6, &TF_Principal::BitBtn6Click);
+    click(BitBtn3, &TF_Principal::BitBtn3Click);
+    ui::onExit(Edit6, [this] { ui::guard(this, [this] { Edit6Exit(); }); });
 
     ui::onKeyDown(Edit6, [this](int k) { return Edit6KeyDown(k); });
     ui::onKeyDown(DBEdit3, [this](int k) { return DBEdit3KeyDown(k); });

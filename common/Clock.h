@@ -9,17 +9,17 @@ public:
 
     static const Clock& instance() { return *current(); }
     // nullptr puts back the system clock.
-    static void setInstance(const Clock* c)
-    {
-        static const Clock system;
-        current() = c ? c : &system;
-    }
+    static void setInstance(const Clock* c) { current() = c ? c : system(); }
 
 private:
+    static const Clock* system()
+    {
+        static const Clock s;
+        return &s;
+    }
     static const Clock*& current()
     {
-        static const Clock system;
-        static const Clock* c = &system;
+        static const Clock* c = system();
         return c;
     }
 };

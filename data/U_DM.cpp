@@ -1,5 +1,7 @@
 #include "data/U_DM.h"
 
+#include <QThread>
+
 using db::FieldType;
 
 namespace {
@@ -170,6 +172,52 @@ void TDM::IB_CARROSAfterOpen(db::Dataset* ds)
 {
     ds->fetchAll();
     if (setRecordCounter) setRecordCounter(counterText(ds->recordCount()));
+}
+
+int TDM::LerContador()
+{
+    IB_GERAIS.open();
+    const int n = int(IB_GERAISPROTOCOLO->asInteger());
+    IB_GERAIS.close();
+    return n;
+}
+
+void TDM::writeCounter(int value)
+{
+    IB_GERAIS.edit(); // a new row when the table is empty
+    IB_GERAISPROTOCOLO->setAsInteger(value);
+    IB_GERAIS.post(); // fails when the row read is no longer there as read
+    IBTransaction1.commitRetaining();
+}
+
+void TDM::GravarContador(int value)
+{
+    IB_GERAIS.open();
+    try {
+        writeCounter(value);
+    } catch (...) {
+        IB_GERAIS.close();
+        throw;
+    }
+    IB_GERAIS.close();
+}
+
+int TDM::GravarProximoProtocolo(int attempts)
+{
+    for (int attempt = 1;; ++attempt) {
+        IB_GERAIS.open();
+        const int n = int(IB_GERAISPROTOCOLO->asInteger()) + 1;
+        try {
+            writeCounter(n);
+            IB_GERAIS.close();
+            return n;
+        } catch (const db::Error&) {
+            IB_GERAIS.close();
+            if (attempt >= attempts) throw;
+        }
+        // Another workstation is saving this very moment: let it finish, then read again.
+        QThread::msleep(static_cast<unsigned long>(2 * attempt));
+    }
 }
 
 ConsultaCarros TDM::GuardarConsultaCarros()

@@ -58,9 +58,22 @@ public:
     void DS_SERVICOSStateChange(db::DataSource* source);
     void IB_CARROSAfterOpen(db::Dataset* ds);
 
+    // The protocol counter in GERAIS: the last number handed out, 0 while the table is empty.
+    int LerContador();
+    // Draws counter + 1, writes it back and commits it. A write that finds the counter moved
+    // or held by another workstation draws again from the fresh counter, up to `attempts`
+    // times, so that two workstations never hand out the same number; then it fails.
+    int GravarProximoProtocolo(int attempts = kTentativasContador);
+    // Writes the counter as given and commits it (a new base for the numbering).
+    void GravarContador(int value);
+    static constexpr int kTentativasContador = 20;
+
     ConsultaCarros GuardarConsultaCarros();
     void RestaurarConsultaCarros(const ConsultaCarros& kept);
     void RestaurarConsultaCarros(const ConsultaCarros& kept, const QStringList& sql);
 
     static QString counterText(int n); // "Registros Visualizados: " and ten digits
+
+private:
+    void writeCounter(int value); // on the open IB_GERAIS
 };

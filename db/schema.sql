@@ -36,7 +36,9 @@ CREATE TABLE SERVICOS (
   CONSTRAINT PK_SERVICOS PRIMARY KEY (ID)
 );
 
-/* One row: the last protocol number handed out. May be empty. */
+/* One row: the last protocol number handed out. May be empty. The key makes two
+   workstations that add the first row at the same moment collide instead of adding two. */
 CREATE TABLE GERAIS (
-  PROTOCOLO INTEGER NOT NULL
+  PROTOCOLO INTEGER NOT NULL,
+  CONSTRAINT PK_GERAIS PRIMARY KEY (PROTOCOLO)
 );

@@ -36,7 +36,7 @@ db::Field* FieldLink::field() const { return dataset() ? dataset()->fieldByName(
 
 // ---- DBEdit
 
-DBEdit::DBEdit(const QString& name, QWidget* parent) : QLineEdit(parent), m_link(this, [this] { show(); })
+DBEdit::DBEdit(const QString& name, QWidget* parent) : QLineEdit(parent), m_link(this, [this] { showValue(); })
 {
     setObjectName(name);
     connect(this, &QLineEdit::textEdited, this, &DBEdit::typed);
@@ -56,7 +56,7 @@ void DBEdit::setDateMask()
     setInputMask(QStringLiteral("00/00/9999;_"));
 }
 
-void DBEdit::show()
+void DBEdit::showValue()
 {
     if (m_pending && m_link.dataset() && m_link.dataset()->editing()) return; // keep what is being typed
     m_pending = false;
@@ -75,7 +75,7 @@ void DBEdit::typed(const QString& text)
     guard(this, [&] { editing = src->startEdit(); });
     if (!editing) {
         m_pending = false;
-        show(); // a closed dataset takes nothing
+        showValue(); // a closed dataset takes nothing
         return;
     }
     // Texts go to the field at once; numbers and dates when complete, on leaving or posting.
@@ -144,7 +144,7 @@ void DBText::bind(db::DataSource* src, const QString& field) { m_link.bind(src, 
 // ---- DBLookupComboBox
 
 DBLookupComboBox::DBLookupComboBox(const QString& name, QWidget* parent)
-    : QComboBox(parent), m_link(this, [this] { show(); })
+    : QComboBox(parent), m_link(this, [this] { showValue(); })
 {
     setObjectName(name);
     setEditable(false);
@@ -196,10 +196,10 @@ void DBLookupComboBox::rebuild()
         for (int c = 0; c < cols.size(); ++c) tv->resizeColumnToContents(c);
     }
     m_showing = false;
-    show();
+    showValue();
 }
 
-void DBLookupComboBox::show()
+void DBLookupComboBox::showValue()
 {
     m_showing = true;
     db::Dataset* ds = m_link.dataset();
@@ -225,7 +225,7 @@ void DBLookupComboBox::chosen(int index)
     bool editing = false;
     guard(this, [&] { editing = src && src->startEdit(); });
     if (editing) guard(this, [&] { m_link.field()->setAsString(key); });
-    show();
+    showValue();
 }
 
 } // namespace ui

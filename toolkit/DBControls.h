@@ -45,7 +45,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    void show();
+    void showValue();
     void typed(const QString& text);
     FieldLink m_link;
     bool m_upper = false;
@@ -76,7 +76,7 @@ public:
 
 private:
     void rebuild();
-    void show();
+    void showValue();
     void chosen(int index);
     FieldLink m_link;
     QPointer<db::DataSource> m_list;

@@ -8,19 +8,21 @@ namespace ui {
 namespace {
 const char* kHintProperty = "qxHint";
 
-class KeyDownFilter : public QObject {
+// Hands one kind of event of a widget to a handler, which tells whether it took it.
+class EventHook : public QObject {
 public:
-    KeyDownFilter(QWidget* w, std::function<bool(int)> h) : QObject(w), m_handler(std::move(h)) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
+    EventHook(QWidget* w, QEvent::Type type, std::function<bool(QEvent*)> h)
+        : QObject(w), m_type(type), m_handler(std::move(h))
     {
-        if (e->type() == QEvent::KeyPress) return m_handler(static_cast<QKeyEvent*>(e)->key());
-        return false;
+        w->installEventFilter(this);
     }
 
+protected:
+    bool eventFilter(QObject*, QEvent* e) override { return e->type() == m_type && m_handler(e); }
+
 private:
-    std::function<bool(int)> m_handler;
+    QEvent::Type m_type;
+    std::function<bool(QEvent*)> m_handler;
 };
 } // namespace
 
@@ -70,7 +72,18 @@ void focusNext(QWidget* w)
     if (QWidget* n = nextInTabOrder(w)) n->setFocus(Qt::TabFocusReason);
 }
 
-void onKeyDown(QWidget* w, std::function<bool(int)> handler) { w->installEventFilter(new KeyDownFilter(w, std::move(handler))); }
+void onKeyDown(QWidget* w, std::function<bool(int)> handler)
+{
+    new EventHook(w, QEvent::KeyPress, [h = std::move(handler)](QEvent* e) { return h(static_cast<QKeyEvent*>(e)->key()); });
+}
+
+void onExit(QWidget* w, std::function<void()> handler)
+{
+    new EventHook(w, QEvent::FocusOut, [h = std::move(handler)](QEvent*) {
+        h();
+        return false;
+    });
+}
 
 BitBtn::BitBtn(const QString& name, const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {

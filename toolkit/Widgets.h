@@ -43,6 +43,8 @@ void focusNext(QWidget* w);
 // Calls handler(key) for every key pressed in w, before w handles it; the handler
 // returns true when it took the key.
 void onKeyDown(QWidget* w, std::function<bool(int key)> handler);
+// Calls handler each time w loses the focus.
+void onExit(QWidget* w, std::function<void()> handler);
 
 // A push button with a picture; Enter or Return on the focused button presses it.
 class BitBtn : public QPushButton {
