@@ -450,6 +450,7 @@ void Database::create(const QString& path, const QStringList& params, const QStr
 
 Transaction::~Transaction()
 {
+    if (m_db && m_db->defaultTransaction == this) m_db->defaultTransaction = nullptr;
     for (Dataset* ds : m_datasets) ds->transactionGone();
     if (m_tra) m_tra->release();
 }

@@ -112,6 +112,14 @@ void DBEdit::keyPressEvent(QKeyEvent* e)
     QLineEdit::keyPressEvent(e);
 }
 
+void DBEdit::focusInEvent(QFocusEvent* e)
+{
+    QLineEdit::focusInEvent(e);
+    // Arriving by keyboard or by a handler, the whole text is selected, so typing starts
+    // from the first place (a date mask would otherwise take nothing after its last one).
+    if (e->reason() != Qt::MouseFocusReason) selectAll();
+}
+
 void DBEdit::focusOutEvent(QFocusEvent* e)
 {
     QLineEdit::focusOutEvent(e);

@@ -43,6 +43,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     void showValue();

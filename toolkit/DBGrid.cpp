@@ -67,10 +67,12 @@ void DatasetModel::fetchMore(const QModelIndex& parent)
 
 void DatasetModel::reset()
 {
+    m_changing = true;
     beginResetModel();
     m_rows = m_ds->rowCount();
     m_current = m_ds->currentRow();
     endResetModel();
+    m_changing = false;
 }
 
 void DatasetModel::fetched(int, int newCount)
@@ -83,17 +85,21 @@ void DatasetModel::fetched(int, int newCount)
 
 void DatasetModel::inserted(int row)
 {
+    m_changing = true;
     beginInsertRows({}, row, row);
     m_rows = m_ds->rowCount();
     endInsertRows();
+    m_changing = false;
 }
 
 void DatasetModel::removed(int row)
 {
     if (row >= m_rows) return;
+    m_changing = true;
     beginRemoveRows({}, row, row);
     m_rows = m_ds->rowCount();
     endRemoveRows();
+    m_changing = false;
 }
 
 void DatasetModel::changed(int row)
@@ -172,7 +178,7 @@ void DBGrid::followDataset(int row)
 void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
-    if (m_following || !current.isValid() || !dataset() || !dataset()->isOpen() || dataset()->editing()) return;
+    if (m_following || m_model->changingRows() || !current.isValid() || !dataset() || !dataset()->isOpen() || dataset()->editing()) return;
     if (current.row() == dataset()->currentRow()) return;
     m_following = true;
     guard(this, [&] { dataset()->setCurrentRow(current.row()); });

@@ -22,6 +22,8 @@ public:
     void setColumns(const QList<GridColumn>& cols);
     const QList<GridColumn>& columns() const { return m_cols; }
     db::Dataset* dataset() const { return m_ds; }
+    // While rows come and go the view moves its current row by itself; that is no choice of the user's.
+    bool changingRows() const { return m_changing; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,6 +44,7 @@ private:
     QList<int> m_fieldIndex;
     int m_rows = 0; // the rows the view has been told of
     int m_current = -1;
+    bool m_changing = false;
 };
 
 class DBGrid : public QTableView {
