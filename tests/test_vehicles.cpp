@@ -380,6 +380,30 @@ private slots:
         QCOMPARE(other("select ANO from CARROS where PROTOCOLO = 1"), "1999");
     }
 
+    void enterInAnOpenListOnlyChooses()
+    {
+        auto p = start(2, {"INICIARABERTO=T", "CAMPOESCRITORIO=T"});
+        ScriptedPrompter script;
+        TF_Principal& w = *p->F_Principal;
+        w.BitBtn2->click();
+        ui::DBLookupComboBox* list = w.DBLookupComboBox1;
+        QCOMPARE(list->count(), 6); // each office once
+        list->setFocus();
+        p->DM->IB_CARROSESCRITORIO->setAsString("101");
+        const int before = list->currentIndex();
+        QCOMPARE(before, 0);
+        list->showPopup();
+        QTRY_VERIFY(list->view()->isVisible());
+        QTest::keyClick(list->view(), Qt::Key_Down);
+        QTest::keyClick(list->view(), Qt::Key_Return);
+        QTRY_VERIFY(!list->view()->isVisible());
+        QCOMPARE(focus(), list); // chosen, not moved on
+        QCOMPARE(list->currentIndex(), before + 1);
+        QCOMPARE(p->DM->IB_CARROSESCRITORIO->asString(), list->shownText());
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(focus(), w.DBEdit2); // the next Enter moves on
+    }
+
     void excluir()
     {
         auto p = start(3, {"INICIARABERTO=T"});

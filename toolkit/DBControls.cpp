@@ -184,12 +184,14 @@ void DBLookupComboBox::setList(db::DataSource* list, const QString& keyField, co
 
 void DBLookupComboBox::rebuild()
 {
+    if (m_rebuilding) return; // reading the rest of the list reports its rows: already being listed
+    m_rebuilding = true;
     auto* m = static_cast<QStandardItemModel*>(model());
     m_showing = true;
-    m->clear();
     db::Dataset* ds = m_list ? m_list->dataSet() : nullptr;
+    if (ds && ds->isOpen()) ds->fetchAll(); // a short list: all of it is offered
+    m->clear();
     if (ds && ds->isOpen()) {
-        ds->fetchAll(); // a short list: all of it is offered
         QList<int> cols;
         for (const QString& f : m_listFields) cols << ds->fieldByName(f)->index();
         m->setColumnCount(int(cols.size()));
@@ -204,6 +206,7 @@ void DBLookupComboBox::rebuild()
         for (int c = 0; c < cols.size(); ++c) tv->resizeColumnToContents(c);
     }
     m_showing = false;
+    m_rebuilding = false;
     showValue();
 }
 

@@ -84,6 +84,7 @@ private:
     QString m_key;
     QStringList m_listFields;
     bool m_showing = false;
+    bool m_rebuilding = false;
 };
 
 } // namespace ui
