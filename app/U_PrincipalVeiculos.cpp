@@ -3,28 +3,12 @@
 #include "toolkit/Form.h"
 #include "toolkit/Prompter.h"
 
-namespace {
-
-ui::DBEdit* edit(const QString& name, QWidget* parent, int x, int y, int w, bool upper)
-{
-    auto* e = new ui::DBEdit(name, parent);
-    e->setGeometry(x, y, w, 21);
-    e->setUpperCase(upper);
-    return e;
-}
-
-} // namespace
 
 void TF_Principal::buildVeiculos()
 {
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    ui::setHint(TabSheet1, QStringLiteral("   Cadastro e ou Consulta de veículos"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Veículos"));
-
-    GroupBox1 = new QGroupBox(TabSheet1);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(8, 4, 369, 389);
+    TabSheet1 = ui::page(PageControl1, "TabSheet1", QStringLiteral("Veículos"),
+                         QStringLiteral("   Cadastro e ou Consulta de veículos"));
+    GroupBox1 = ui::groupBox("GroupBox1", TabSheet1, 8, 4, 369, 389);
     DBGrid1 = new ui::DBGrid(QStringLiteral("DBGrid1"), GroupBox1);
     DBGrid1->setGeometry(8, 16, 353, 297);
     ComboBox1 = new QComboBox(GroupBox1);
@@ -46,26 +30,26 @@ void TF_Principal::buildVeiculos()
     Edit6->setGeometry(24, 8, 81, 21); // start-up moves it over DBEdit3
     Edit6->hide();
     Label3 = ui::label("Label3", "PROTOCOLO", Panel2, 24, 16);
-    DBEdit3 = edit("DBEdit3", Panel2, 24, 32, 81, true);
+    DBEdit3 = ui::edit("DBEdit3", Panel2, 24, 32, 81, true);
     Label9 = ui::label("Label9", "DT.PROTOCOLO", Panel2, 120, 16);
-    DBEdit9 = edit("DBEdit9", Panel2, 120, 32, 97, false);
+    DBEdit9 = ui::edit("DBEdit9", Panel2, 120, 32, 97, false);
     DBEdit9->setDateMask();
     Label8 = ui::label("Label8", "DATA", Panel2, 232, 16);
-    DBEdit8 = edit("DBEdit8", Panel2, 232, 32, 105, false);
+    DBEdit8 = ui::edit("DBEdit8", Panel2, 232, 32, 105, false);
     DBEdit8->setDateMask();
     Label1 = ui::label("Label1", "NOME", Panel2, 24, 56);
-    DBEdit1 = edit("DBEdit1", Panel2, 24, 72, 312, true);
+    DBEdit1 = ui::edit("DBEdit1", Panel2, 24, 72, 312, true);
     Label5 = ui::label("Label5", "ESCRITORIO", Panel2, 24, 96);
     DBLookupComboBox1 = new ui::DBLookupComboBox(QStringLiteral("DBLookupComboBox1"), Panel2);
     DBLookupComboBox1->setGeometry(24, 112, 313, 21);
     Label2 = ui::label("Label2", "VEICULO", Panel2, 24, 136);
-    DBEdit2 = edit("DBEdit2", Panel2, 24, 152, 311, true);
+    DBEdit2 = ui::edit("DBEdit2", Panel2, 24, 152, 311, true);
     Label6 = ui::label("Label6", "PLACA", Panel2, 24, 178);
-    DBEdit6 = edit("DBEdit6", Panel2, 24, 196, 95, true);
+    DBEdit6 = ui::edit("DBEdit6", Panel2, 24, 196, 95, true);
     Label4 = ui::label("Label4", "ANO", Panel2, 140, 178);
-    DBEdit4 = edit("DBEdit4", Panel2, 140, 196, 56, true);
+    DBEdit4 = ui::edit("DBEdit4", Panel2, 140, 196, 56, true);
     Label7 = ui::label("Label7", "COR", Panel2, 216, 180);
-    DBEdit7 = edit("DBEdit7", Panel2, 216, 196, 119, true);
+    DBEdit7 = ui::edit("DBEdit7", Panel2, 216, 196, 119, true);
     Label31 = ui::label("Label31", QStringLiteral("TIPO DE SERVIÇO"), Panel2, 24, 224);
     DBLookupComboBox2 = new ui::DBLookupComboBox(QStringLiteral("DBLookupComboBox2"), Panel2);
     DBLookupComboBox2->setGeometry(24, 240, 313, 21);

@@ -2,6 +2,7 @@
 // of the engine's own client loop and of isql-fb, on a database made by qx-mkdb.
 #include "app/QX.h"
 #include "app/U_Principal.h"
+#include "data/Schema.h"
 #include "data/U_DM.h"
 
 #include <QApplication>
@@ -50,14 +51,9 @@ Run datasetOpen(const QString& path)
 Run bareLoop(const QString& path)
 {
     Run r;
-    db::Database d;
-    d.databaseName = path;
-    d.params = {QStringLiteral("user_name=SYSDBA"), QStringLiteral("password=plumbagot"), QStringLiteral("lc_ctype=ISO8859_1")};
-    db::Transaction tr(&d);
-    tr.params = {QStringLiteral("read_committed"), QStringLiteral("rec_version"), QStringLiteral("nowait")};
-    d.defaultTransaction = &tr;
-    d.connect();
-    tr.start();
+    schema::Session session(path);
+    db::Database& d = session.database;
+    db::Transaction& tr = session.transaction;
     db::Status st;
     db::guarded([&] {
         QElapsedTimer t;

@@ -12,6 +12,18 @@ const QString REDE = QStringLiteral("REDE");
 const QString OPCOES = QStringLiteral("OPCOES");
 const QString DADOS = QStringLiteral("DADOS");
 
+struct Key {
+    const QString& section;
+    const char* name;
+    QString Configuracao::*field;
+};
+
+// Reads each key into its field, in the order given: the order is the file's history.
+void readKeys(const QString& file, std::initializer_list<Key> keys, Configuracao& c)
+{
+    for (const Key& k : keys) c.*k.field = ini::read(file, k.section, QString::fromLatin1(k.name));
+}
+
 QString flagText(bool on) { return on ? QStringLiteral("T") : QStringLiteral("F"); }
 
 void readWithDefault(const QString& file, const QString& key, const QString& def, QString& field)
@@ -31,14 +43,16 @@ bool loadAtStartup(const ConfigPaths& paths, Configuracao& c)
     c.Caminho = ini::read(f, REDE, QStringLiteral("CAMINHO"));
     readWithDefault(f, QStringLiteral("ORIGEM_BACKUP"), paths.defaultOrigin(), c.OrigemBackup);
     readWithDefault(f, QStringLiteral("DESTINO_BACKUP"), paths.defaultDestination(), c.DestinoBackup);
-    c.IniciarAberto = ini::read(f, OPCOES, QStringLiteral("INICIARABERTO"));
-    c.ProtocoloAutomatico = ini::read(f, OPCOES, QStringLiteral("PROTOCOLO_AUTOMATICO"));
-    c.UmNovoAposSalvar = ini::read(f, OPCOES, QStringLiteral("UM_NOVO_APOS_SALVAR"));
-    c.CampoCor = ini::read(f, OPCOES, QStringLiteral("CAMPOCOR"));
-    c.CampoData = ini::read(f, OPCOES, QStringLiteral("CAMPODATA"));
-    c.CampoEscritorio = ini::read(f, OPCOES, QStringLiteral("CAMPOESCRITORIO"));
-    c.CampoServico = ini::read(f, OPCOES, QStringLiteral("CAMPOSERVICO"));
-    c.Versao = ini::read(f, DADOS, QStringLiteral("VERSAO"));
+    readKeys(f,
+             {{OPCOES, "INICIARABERTO", &Configuracao::IniciarAberto},
+              {OPCOES, "PROTOCOLO_AUTOMATICO", &Configuracao::ProtocoloAutomatico},
+              {OPCOES, "UM_NOVO_APOS_SALVAR", &Configuracao::UmNovoAposSalvar},
+              {OPCOES, "CAMPOCOR", &Configuracao::CampoCor},
+              {OPCOES, "CAMPODATA", &Configuracao::CampoData},
+              {OPCOES, "CAMPOESCRITORIO", &Configuracao::CampoEscritorio},
+              {OPCOES, "CAMPOSERVICO", &Configuracao::CampoServico},
+              {DADOS, "VERSAO", &Configuracao::Versao}},
+             c);
     return true;
 }
 
@@ -63,26 +77,27 @@ bool isFolderText(const QString& text)
 bool saveOptions(const ConfigPaths& paths, const OptionsInput& in, Configuracao& c)
 {
     const QString f = paths.iniFile();
-    ini::write(f, OPCOES, QStringLiteral("INICIARABERTO"), flagText(in.iniciarAberto));
-    ini::write(f, OPCOES, QStringLiteral("CAMPOCOR"), flagText(in.campoCor));
-    ini::write(f, OPCOES, QStringLiteral("CAMPODATA"), flagText(in.campoData));
-    ini::write(f, OPCOES, QStringLiteral("CAMPOESCRITORIO"), flagText(in.campoEscritorio));
-    ini::write(f, OPCOES, QStringLiteral("CAMPOSERVICO"), flagText(in.campoServico));
-    ini::write(f, OPCOES, QStringLiteral("PROTOCOLO_AUTOMATICO"), flagText(in.protocoloAutomatico));
-    ini::write(f, OPCOES, QStringLiteral("UM_NOVO_APOS_SALVAR"), flagText(in.umNovoAposSalvar));
+    const std::pair<const char*, bool> flags[] = {
+        {"INICIARABERTO", in.iniciarAberto},   {"CAMPOCOR", in.campoCor},
+        {"CAMPODATA", in.campoData},           {"CAMPOESCRITORIO", in.campoEscritorio},
+        {"CAMPOSERVICO", in.campoServico},     {"PROTOCOLO_AUTOMATICO", in.protocoloAutomatico},
+        {"UM_NOVO_APOS_SALVAR", in.umNovoAposSalvar}};
+    for (const auto& [key, on] : flags) ini::write(f, OPCOES, QString::fromLatin1(key), flagText(on));
     if (isFolderText(in.origem)) ini::write(f, REDE, QStringLiteral("ORIGEM_BACKUP"), in.origem.trimmed());
     if (isFolderText(in.destino)) ini::write(f, REDE, QStringLiteral("DESTINO_BACKUP"), in.destino.trimmed());
 
     if (!ini::exists(f)) return false;
-    c.OrigemBackup = ini::read(f, REDE, QStringLiteral("ORIGEM_BACKUP"));
-    c.DestinoBackup = ini::read(f, REDE, QStringLiteral("DESTINO_BACKUP"));
-    c.IniciarAberto = ini::read(f, OPCOES, QStringLiteral("INICIARABERTO"));
-    c.CampoCor = ini::read(f, OPCOES, QStringLiteral("CAMPOCOR"));
-    c.CampoData = ini::read(f, OPCOES, QStringLiteral("CAMPODATA"));
-    c.CampoEscritorio = ini::read(f, OPCOES, QStringLiteral("CAMPOESCRITORIO"));
-    c.CampoServico = ini::read(f, OPCOES, QStringLiteral("CAMPOSERVICO"));
-    c.ProtocoloAutomatico = ini::read(f, OPCOES, QStringLiteral("PROTOCOLO_AUTOMATICO"));
-    c.UmNovoAposSalvar = ini::read(f, OPCOES, QStringLiteral("UM_NOVO_APOS_SALVAR"));
+    readKeys(f,
+             {{REDE, "ORIGEM_BACKUP", &Configuracao::OrigemBackup},
+              {REDE, "DESTINO_BACKUP", &Configuracao::DestinoBackup},
+              {OPCOES, "INICIARABERTO", &Configuracao::IniciarAberto},
+              {OPCOES, "CAMPOCOR", &Configuracao::CampoCor},
+              {OPCOES, "CAMPODATA", &Configuracao::CampoData},
+              {OPCOES, "CAMPOESCRITORIO", &Configuracao::CampoEscritorio},
+              {OPCOES, "CAMPOSERVICO", &Configuracao::CampoServico},
+              {OPCOES, "PROTOCOLO_AUTOMATICO", &Configuracao::ProtocoloAutomatico},
+              {OPCOES, "UM_NOVO_APOS_SALVAR", &Configuracao::UmNovoAposSalvar}},
+             c);
     return true;
 }
 

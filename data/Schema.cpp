@@ -11,6 +11,16 @@ QStringList connectParams()
     return {QStringLiteral("user_name=SYSDBA"), QStringLiteral("password=plumbagot"), QStringLiteral("lc_ctype=ISO8859_1")};
 }
 
+Session::Session(const QString& path)
+{
+    database.databaseName = path;
+    database.params = connectParams();
+    database.defaultTransaction = &transaction;
+    transaction.params = {QStringLiteral("read_committed"), QStringLiteral("rec_version"), QStringLiteral("nowait")};
+    database.connect();
+    transaction.start();
+}
+
 QStringList statements(const QString& scriptText)
 {
     QString text = scriptText;
@@ -37,18 +47,13 @@ void createDatabase(const QString& path, const QString& scriptFile)
     const QStringList stmts = statements(QString::fromUtf8(f.readAll()));
 
     db::Database::create(path, connectParams(), QStringLiteral("ISO8859_1"));
-    db::Database d;
-    d.databaseName = path;
-    d.params = connectParams();
-    db::Transaction t(&d);
-    d.defaultTransaction = &t;
-    d.connect();
-    for (const QString& s : stmts) {
-        t.start();
-        db::executeImmediate(&t, s);
-        t.commit(); // each object exists before the next one refers to it
+    Session s(path);
+    for (const QString& stmt : stmts) {
+        s.transaction.start();
+        db::executeImmediate(&s.transaction, stmt);
+        s.transaction.commit(); // each object exists before the next one refers to it
     }
-    d.close();
+    s.database.close();
 }
 
 namespace {
@@ -93,13 +98,8 @@ QString pick(QRandomGenerator& r, const char* const (&list)[N])
 void fillDemo(const QString& path, const DemoSize& size, unsigned seed)
 {
     QRandomGenerator rnd(seed);
-    db::Database d;
-    d.databaseName = path;
-    d.params = connectParams();
-    db::Transaction t(&d);
-    d.defaultTransaction = &t;
-    d.connect();
-    t.start();
+    Session session(path);
+    db::Transaction& t = session.transaction;
 
     const int offices = std::min<int>(size.offices, int(std::size(kOffices)));
     const int services = std::min<int>(size.services, int(std::size(kServices)));
@@ -175,7 +175,7 @@ void fillDemo(const QString& path, const DemoSize& size, unsigned seed)
     db::executeImmediate(&t, QStringLiteral("SET GENERATOR DESPACHANTE_K TO %1").arg(offices));
     db::executeImmediate(&t, QStringLiteral("SET GENERATOR SERVICOS_K TO %1").arg(services));
     t.commit();
-    d.close();
+    session.database.close();
 }
 
 } // namespace schema

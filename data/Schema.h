@@ -1,5 +1,7 @@
 #pragma once
 // Preparing database files: a new one from the schema script, and demo content.
+#include "data/Engine.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +9,13 @@ namespace schema {
 
 // SYSDBA with the program's password, as the program connects.
 QStringList connectParams();
+
+// A connection of its own with its one transaction started, as tools and tests open one.
+struct Session {
+    explicit Session(const QString& path);
+    db::Database database;
+    db::Transaction transaction{&database};
+};
 
 // The statements of a script: split at ";", comments and blank lines dropped.
 QStringList statements(const QString& scriptText);

@@ -23,3 +23,10 @@ std::unique_ptr<TDM> connectedDM(const QString& path);
 
 // Runs one statement in its own committed transaction on a separate connection.
 void execOnOtherConnection(const QString& path, const QString& sql);
+// The first column of the first row, read on a separate connection as another workstation
+// sees it: "<none>" for no row, "<null>" for a null, dates as yyyy-mm-dd.
+QString readOnOtherConnection(const QString& path, const QString& sql);
+
+// A whole file's bytes (empty when it cannot be read), and a file written whole.
+QByteArray slurp(const QString& path);
+void spit(const QString& path, const QByteArray& bytes);

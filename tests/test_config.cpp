@@ -1,24 +1,12 @@
 #include "common/Configuracao.h"
 #include "common/Funcoes.h"
 #include "common/IniFile.h"
+#include "tests/TestDb.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray slurp(const QString& p)
-{
-    QFile f(p);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void spit(const QString& p, const QByteArray& b)
-{
-    QFile f(p);
-    if (f.open(QIODevice::WriteOnly)) f.write(b);
-}
-} // namespace
 
 class TestConfig : public QObject {
     Q_OBJECT

@@ -1,20 +1,15 @@
 #include "common/IniFile.h"
+#include "tests/TestDb.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-QByteArray slurp(const QString& p)
+QByteArray contentOrMissing(const QString& p)
 {
     QFile f(p);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-void spit(const QString& p, const QByteArray& b)
-{
-    QFile f(p);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(b);
 }
 } // namespace
 
@@ -100,7 +95,7 @@ private slots:
         QFETCH(QByteArray, after);
         if (before != "<missing>") spit(file(), before);
         ini::write(file(), section, key, value);
-        QCOMPARE(slurp(file()), after);
+        QCOMPARE(contentOrMissing(file()), after);
         QCOMPARE(ini::read(file(), section, key), value.trimmed());
     }
 

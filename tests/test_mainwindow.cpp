@@ -15,18 +15,6 @@ using ui::Prompt;
 
 namespace {
 
-QByteArray slurp(const QString& p)
-{
-    QFile f(p);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void spit(const QString& p, const QByteArray& b)
-{
-    QFile f(p);
-    if (f.open(QIODevice::WriteOnly)) f.write(b);
-}
-
 // A configuration with the database folder and the given option lines (KEY=VALUE).
 QByteArray iniText(const QString& caminho, const QStringList& options, const QString& versao = VersaoPrograma())
 {

@@ -21,29 +21,7 @@ public:
     QDate today() const override { return QDate(2026, 12, 11); }
 };
 
-// A value read on a connection of its own, as another workstation sees it.
-QString readOther(const QString& path, const QString& sql)
-{
-    db::Database d;
-    d.databaseName = path;
-    d.params = schema::connectParams();
-    db::Transaction t(&d);
-    d.defaultTransaction = &t;
-    d.connect();
-    t.start();
-    db::Statement st;
-    st.prepare(&t, sql);
-    Firebird::IResultSet* rs = st.openCursor(&t, {});
-    std::vector<unsigned char> row(st.output().length);
-    db::Status status;
-    const bool found = db::guarded([&] { return rs->fetchNext(&status, row.data()) == Firebird::IStatus::RESULT_OK; });
-    db::guarded([&] { rs->close(&status); });
-    const db::Value v = found ? db::decode(st.output().columns.at(0), row.data()) : db::Value::ofText("<none>");
-    st.release();
-    t.commit();
-    d.close();
-    return v.isNull() ? QStringLiteral("<null>") : v.kind == db::Value::Date ? v.date.toString(Qt::ISODate) : v.asText();
-}
+QString readOther(const QString& path, const QString& sql) { return readOnOtherConnection(path, sql); }
 
 const QString kRebase = QStringLiteral("Deseja que o novo valor seja assumido\rcomo BASE para os  NOVOS protocolos ?");
 

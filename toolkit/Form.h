@@ -3,8 +3,12 @@
 #include "toolkit/Icons.h"
 #include "toolkit/Widgets.h"
 
+#include "toolkit/DBControls.h"
+
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
+#include <QTabWidget>
 
 namespace ui {
 
@@ -37,6 +41,33 @@ inline BitBtn* button(const QString& name, const QString& caption, const QString
     setHint(b, hint);
     b->setEnabled(enabled);
     return b;
+}
+
+// A tab page with its status-line hint, added after the others.
+inline QWidget* page(QTabWidget* tabs, const QString& name, const QString& caption, const QString& hint)
+{
+    auto* p = new QWidget;
+    p->setObjectName(name);
+    setHint(p, hint);
+    tabs->addTab(p, caption);
+    return p;
+}
+
+inline QGroupBox* groupBox(const QString& name, QWidget* parent, int x, int y, int w, int h)
+{
+    auto* g = new QGroupBox(parent);
+    g->setObjectName(name);
+    g->setGeometry(x, y, w, h);
+    return g;
+}
+
+// A bound edit 21 high.
+inline DBEdit* edit(const QString& name, QWidget* parent, int x, int y, int w, bool upper)
+{
+    auto* e = new DBEdit(name, parent);
+    e->setGeometry(x, y, w, 21);
+    e->setUpperCase(upper);
+    return e;
 }
 
 } // namespace ui
