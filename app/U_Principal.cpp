@@ -163,35 +163,24 @@ void TF_Principal::FormShow()
         }
         ComboBox1->setCurrentIndex(0);
 
-        const bool cor = Configuracao.CampoCor == u"T";
-        Label7->setVisible(cor);
-        DBEdit7->setVisible(cor);
-        DBGrid1->setColumnVisible(6, cor);
-
-        const bool data = Configuracao.CampoData == u"T";
-        Label8->setVisible(data);
-        DBEdit8->setVisible(data);
-        DBGrid1->setColumnVisible(7, data);
-
-        const bool servico = Configuracao.CampoServico == u"T";
-        Label31->setVisible(servico);
-        DBLookupComboBox2->setVisible(servico);
-        DBGrid1->setColumnVisible(2, servico);
-        if (!servico) {
-            QWidget* page = PageControl1->widget(2);
-            PageControl1->removeTab(2);
+        // A field shown or hidden with its label and its grid column, which keeps its position.
+        auto shape = [this](const QString& flag, QWidget* label, QWidget* control, int column) {
+            const bool on = flag == u"T";
+            label->setVisible(on);
+            control->setVisible(on);
+            DBGrid1->setColumnVisible(column, on);
+            return on;
+        };
+        // Pages go by position, the third before the second, so the second is still Despachantes.
+        auto removePage = [this](int index) {
+            QWidget* page = PageControl1->widget(index);
+            PageControl1->removeTab(index);
             delete page;
-        }
-
-        const bool escritorio = Configuracao.CampoEscritorio == u"T";
-        Label5->setVisible(escritorio);
-        DBLookupComboBox1->setVisible(escritorio);
-        DBGrid1->setColumnVisible(8, escritorio);
-        if (!escritorio) {
-            QWidget* page = PageControl1->widget(1);
-            PageControl1->removeTab(1);
-            delete page;
-        }
+        };
+        shape(Configuracao.CampoCor, Label7, DBEdit7, 6);
+        shape(Configuracao.CampoData, Label8, DBEdit8, 7);
+        if (!shape(Configuracao.CampoServico, Label31, DBLookupComboBox2, 2)) removePage(2);
+        if (!shape(Configuracao.CampoEscritorio, Label5, DBLookupComboBox1, 8)) removePage(1);
     });
 }
 

@@ -503,33 +503,22 @@ void Transaction::endDatasets()
     for (Dataset* ds : list) ds->transactionEnded();
 }
 
-void Transaction::rollback()
+void Transaction::end(bool commit)
 {
     endDatasets();
     if (!m_tra) return;
     Status st;
     try {
-        guarded([&] { m_tra->rollback(&st); });
+        guarded([&] { commit ? m_tra->commit(&st) : m_tra->rollback(&st); });
         m_tra = nullptr;
     } catch (const Error&) {
-        forget();
+        forget(); // the engine could not be told (connection lost): the transaction is gone all the same
         throw;
     }
 }
 
-void Transaction::commit()
-{
-    endDatasets();
-    if (!m_tra) return;
-    Status st;
-    try {
-        guarded([&] { m_tra->commit(&st); });
-        m_tra = nullptr;
-    } catch (const Error&) {
-        forget();
-        throw;
-    }
-}
+void Transaction::rollback() { end(false); }
+void Transaction::commit() { end(true); }
 
 void Transaction::forget()
 {

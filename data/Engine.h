@@ -162,6 +162,7 @@ public:
 
 private:
     void endDatasets();
+    void end(bool commit);
     Database* m_db;
     Firebird::ITransaction* m_tra = nullptr;
     std::vector<Dataset*> m_datasets;
