@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QTest>
 
 #include <functional>
 
@@ -23,7 +24,13 @@ public:
     };
 
     ScriptedPrompter() { ui::setPrompter(this); }
-    ~ScriptedPrompter() override { ui::setPrompter(nullptr); }
+    // A box that came with no answer scripted for it fails the test it came in.
+    ~ScriptedPrompter() override
+    {
+        ui::setPrompter(nullptr);
+        if (!unexpected.isEmpty() && !QTest::currentTestFailed())
+            QTest::qFail(qPrintable("unexpected box: " + unexpected.join(" | ")), __FILE__, __LINE__);
+    }
 
     ScriptedPrompter& then(ui::Prompt::Kind kind, int result = 1, const QString& input = {})
     {

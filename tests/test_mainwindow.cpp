@@ -7,6 +7,7 @@
 #include "windows/U_Rede.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QTest>
@@ -187,6 +188,20 @@ private slots:
         QCOMPARE(comboItems(p->F_Principal->ComboBox1).size(), 7); // filled whatever the connection
         QCOMPARE(p->F_Principal->ComboBox1->currentText(), "NOME");
         QTRY_VERIFY(!p->F_Principal->isVisible()); // closed once the sequence returned
+    }
+
+    void versionStampThatCannotBeWrittenEndsTheSequence()
+    {
+        QVERIFY(QDir().mkpath(iniPath())); // a folder where the file should be: no file, and no writing it
+        ScriptedPrompter script;
+        script.then(Prompt::Message).then(Prompt::Error);
+        auto p = start();
+        QCOMPARE(script.shown.size(), 2);
+        QCOMPARE(script.shown[1].kind, Prompt::Error);
+        QVERIFY2(script.shown[1].text.contains(iniPath()), qPrintable(script.shown[1].text));
+        QCOMPARE(p->F_Principal->ComboBox1->count(), 0); // the sequence ended at the stamp
+        QVERIFY(!p->DM->IBDatabase1.connected());
+        QVERIFY(p->F_Principal->closeRequested());
     }
 
     void folderWithoutSeparatorOpensTheLocationWindow()

@@ -382,6 +382,23 @@ private slots:
         QCOMPARE(focus(), w.DBEdit2); // the next Enter moves on
     }
 
+    void wrongDateIsRefusedOnLeavingTheField()
+    {
+        auto p = start(2, {"INICIARABERTO=T", "CAMPODATA=T"});
+        ScriptedPrompter script;
+        script.then(Prompt::Error);
+        TF_Principal& w = *p->F_Principal;
+        w.BitBtn2->click();
+        w.DBEdit9->setFocus();
+        type("31022024");
+        QCOMPARE(script.shown.size(), 1);
+        QCOMPARE(script.shown[0].text, "'31/02/2024' não é uma data válida");
+        QCOMPARE(focus(), w.DBEdit9); // back for correcting
+        type("29022024");
+        QCOMPARE(focus(), w.DBEdit8);
+        QCOMPARE(p->DM->IB_CARROSDATA_PROTOCOLO->asDate(), QDate(2024, 2, 29));
+    }
+
     void excluir()
     {
         auto p = start(3, {"INICIARABERTO=T"});
