@@ -332,7 +332,7 @@ void Dataset::setCurrentRow(int row)
 {
     requireOpen();
     if (editing()) throw Error(QStringLiteral("%1: registro em edição").arg(m_name));
-    while (row >= recordCount() && fetchOne()) {}
+    if (row >= recordCount()) fetchMore(row - recordCount() + 1);
     if (recordCount() == 0) return;
     row = std::clamp(row, 0, recordCount() - 1);
     if (row == m_cur) return;
@@ -479,9 +479,9 @@ void Dataset::deleteRow()
         throw Error(QStringLiteral("%1: o registro já havia sido alterado ou excluído por outro usuário").arg(m_name));
     const int removed = m_cur;
     m_order.erase(m_order.begin() + removed);
-    if (m_cur >= recordCount()) fetchOne();
-    m_cur = std::min(m_cur, recordCount() - 1);
     emit rowRemoved(removed);
+    if (m_cur >= recordCount()) fetchMore(1); // the next record, when the cursor has one, becomes current
+    m_cur = std::min(m_cur, recordCount() - 1);
     emit currentChanged(m_cur);
 }
 

@@ -87,7 +87,7 @@ void DatasetModel::inserted(int row)
 {
     m_changing = true;
     beginInsertRows({}, row, row);
-    m_rows = m_ds->rowCount();
+    ++m_rows;
     endInsertRows();
     m_changing = false;
 }
@@ -97,7 +97,7 @@ void DatasetModel::removed(int row)
     if (row >= m_rows) return;
     m_changing = true;
     beginRemoveRows({}, row, row);
-    m_rows = m_ds->rowCount();
+    --m_rows;
     endRemoveRows();
     m_changing = false;
 }
