@@ -159,6 +159,22 @@ private slots:
         QCOMPARE(dm->IB_CARROS.recordCount(), 100);
     }
 
+    void endOfRunCommitsWhatWasPostedAndDropsWhatWasNot()
+    {
+        TestDb tdb(2);
+        {
+            auto dm = connectedDM(tdb.path());
+            dm->IB_CARROS.open();
+            dm->IB_CARROS.append();
+            dm->IB_CARROSNOME->setAsString("POSTADO");
+            dm->IB_CARROS.post(); // no commit follows
+            dm->IB_CARROS.append();
+            dm->IB_CARROSNOME->setAsString("NAO POSTADO");
+        } // the program ends
+        QCOMPARE(readOnOtherConnection(tdb.path(), "select count(*) from CARROS"), "3");
+        QCOMPARE(readOnOtherConnection(tdb.path(), "select count(*) from CARROS where NOME = 'POSTADO'"), "1");
+    }
+
     void rollbackUndoesUncommittedWork()
     {
         TestDb tdb(3);

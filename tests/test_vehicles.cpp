@@ -382,6 +382,20 @@ private slots:
         QCOMPARE(focus(), w.DBEdit2); // the next Enter moves on
     }
 
+    void buttonsAnswerTheirAltShortcuts()
+    {
+        auto p = start(2, {"INICIARABERTO=T", "CAMPOESCRITORIO=T", "CAMPOSERVICO=T"});
+        ScriptedPrompter script;
+        // A shortcut presses its button as a click would, a moment later.
+        QTest::keyClick(focus(), Qt::Key_N, Qt::AltModifier); // &Novo of the shown tab only
+        QTRY_COMPARE(p->DM->IB_CARROS.state(), State::Insert);
+        QCOMPARE(p->DM->IB_DESPACHANTES.state(), State::Browse);
+        QTest::keyClick(focus(), Qt::Key_C, Qt::AltModifier); // &Cancelar
+        QTRY_COMPARE(p->DM->IB_CARROS.state(), State::Browse);
+        QTest::keyClick(focus(), Qt::Key_A, Qt::AltModifier); // &Alterar
+        QTRY_COMPARE(p->DM->IB_CARROS.state(), State::Edit);
+    }
+
     void wrongDateIsRefusedOnLeavingTheField()
     {
         auto p = start(2, {"INICIARABERTO=T", "CAMPODATA=T"});
