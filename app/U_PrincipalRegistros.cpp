@@ -20,11 +20,12 @@ void TF_Principal::buildDespachantes()
     BitBtn15 = ui::button("BitBtn15", "&Salvar", "   Grava o registro", ui::Picture::Save, Panel4, 250, 124, 86, false);
 
     Panel5 = ui::panel("Panel5", TabSheet3, 384, 336, 361, 57);
-    BitBtn11 = ui::button("BitBtn11", "&Novo", "   Inclui um novo registro de de despachante", ui::Picture::New, Panel5, 8, 16, 81, true);
-    BitBtn12 = ui::button("BitBtn12", "&Alterar", "   Altera registro selecionado", ui::Picture::Alter, Panel5, 88, 16, 89, false);
-    BitBtn13 = ui::button("BitBtn13", "&Cancelar", QStringLiteral("   Cancela Inclusão e/ou Alteração"), ui::Picture::Cancel,
-                      Panel5, 176, 16, 89, false);
-    BitBtn14 = ui::button("BitBtn14", "&Excluir", "   Exclui o registro selecionado", ui::Picture::Delete, Panel5, 264, 16, 89, false);
+    const auto b = ui::recordButtons(Panel5, {"BitBtn11", "BitBtn12", "BitBtn13", "BitBtn14"},
+                                     QStringLiteral("   Inclui um novo registro de de despachante"));
+    BitBtn11 = b.novo;
+    BitBtn12 = b.alterar;
+    BitBtn13 = b.cancelar;
+    BitBtn14 = b.excluir;
 }
 
 void TF_Principal::buildServicos()
@@ -41,9 +42,10 @@ void TF_Principal::buildServicos()
     BitBtn16 = ui::button("BitBtn16", "&Salvar", "   Grava o registro", ui::Picture::Save, Panel6, 252, 64, 86, false);
 
     Panel7 = ui::panel("Panel7", TabSheet4, 384, 336, 361, 57);
-    BitBtn17 = ui::button("BitBtn17", "&Novo", QStringLiteral("   Inclui um novo serviço"), ui::Picture::New, Panel7, 8, 16, 81, true);
-    BitBtn18 = ui::button("BitBtn18", "&Alterar", "   Altera registro selecionado", ui::Picture::Alter, Panel7, 88, 16, 89, false);
-    BitBtn19 = ui::button("BitBtn19", "&Cancelar", QStringLiteral("   Cancela Inclusão e/ou Alteração"), ui::Picture::Cancel,
-                      Panel7, 176, 16, 89, false);
-    BitBtn20 = ui::button("BitBtn20", "&Excluir", "   Exclui o registro selecionado", ui::Picture::Delete, Panel7, 264, 16, 89, false);
+    const auto b = ui::recordButtons(Panel7, {"BitBtn17", "BitBtn18", "BitBtn19", "BitBtn20"},
+                                     QStringLiteral("   Inclui um novo serviço"));
+    BitBtn17 = b.novo;
+    BitBtn18 = b.alterar;
+    BitBtn19 = b.cancelar;
+    BitBtn20 = b.excluir;
 }

@@ -63,11 +63,12 @@ void TF_Principal::buildVeiculos()
     DBText1->setFont(bold);
 
     Panel3 = ui::panel("Panel3", TabSheet1, 384, 336, 361, 57);
-    BitBtn1 = ui::button("BitBtn1", "&Novo", "   Inclui um novo registro de veículo", ui::Picture::New, Panel3, 8, 16, 81);
-    BitBtn2 = ui::button("BitBtn2", "&Alterar", "   Altera registro selecionado", ui::Picture::Alter, Panel3, 88, 16, 89, false);
-    BitBtn6 = ui::button("BitBtn6", "&Cancelar", QStringLiteral("   Cancela Inclusão e/ou Alteração"), ui::Picture::Cancel,
-                     Panel3, 176, 16, 89, false);
-    BitBtn3 = ui::button("BitBtn3", "&Excluir", "   Exclui o registro selecionado", ui::Picture::Delete, Panel3, 264, 16, 89, false);
+    const auto b = ui::recordButtons(Panel3, {"BitBtn1", "BitBtn2", "BitBtn6", "BitBtn3"},
+                                     QStringLiteral("   Inclui um novo registro de veículo"));
+    BitBtn1 = b.novo;
+    BitBtn2 = b.alterar;
+    BitBtn6 = b.cancelar;
+    BitBtn3 = b.excluir;
 
     auto click = [this](QPushButton* b, void (TF_Principal::*handler)()) {
         connect(b, &QPushButton::clicked, this, [this, handler] { ui::guard(this, [&] { (this->*handler)(); }); });

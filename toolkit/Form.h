@@ -43,6 +43,22 @@ inline BitBtn* button(const QString& name, const QString& caption, const QString
     return b;
 }
 
+// Novo, Alterar, Cancelar and Excluir of a register tab, in that tab order, in their panel.
+// Only Novo is enabled at creation; the edit-state rules take over from the first state change.
+struct RecordButtons {
+    BitBtn *novo, *alterar, *cancelar, *excluir;
+};
+inline RecordButtons recordButtons(QWidget* panel, const QString (&names)[4], const QString& novoHint)
+{
+    return {button(names[0], QStringLiteral("&Novo"), novoHint, Picture::New, panel, 8, 16, 81, true),
+            button(names[1], QStringLiteral("&Alterar"), QStringLiteral("   Altera registro selecionado"), Picture::Alter,
+                   panel, 88, 16, 89, false),
+            button(names[2], QStringLiteral("&Cancelar"), QStringLiteral("   Cancela Inclusão e/ou Alteração"),
+                   Picture::Cancel, panel, 176, 16, 89, false),
+            button(names[3], QStringLiteral("&Excluir"), QStringLiteral("   Exclui o registro selecionado"), Picture::Delete,
+                   panel, 264, 16, 89, false)};
+}
+
 // A tab page with its status-line hint, added after the others.
 inline QWidget* page(QTabWidget* tabs, const QString& name, const QString& caption, const QString& hint)
 {
