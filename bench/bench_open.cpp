@@ -6,7 +6,6 @@
 #include "data/U_DM.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
